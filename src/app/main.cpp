@@ -1,0 +1,23 @@
+// qor-conversor: the conversion's command line. Without a subcommand it
+// opens the window (when built with one).
+
+#include <cstdlib>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "app/probe_command.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"qor-conversor: converts a QOR Desktop municipality into QOR Web"};
+    app.require_subcommand(0, 1);
+
+    auto* probe = app.add_subcommand(
+        "probe", "Attach to the test server named by QOR_FB_HOST/QOR_FB_PORT and report its version");
+
+    CLI11_PARSE(app, argc, argv);
+
+    if (probe->parsed()) return qor::app::RunProbe(std::cout, std::cerr);
+    std::cout << app.help();
+    return 0;
+}
