@@ -202,10 +202,8 @@ std::uint64_t ExecuteBatch(Connection& connection, const ParsedStatement& statem
         });
     } else {
         // Blocks of per_block rows share one prepared statement; the tail prepares its own.
-        auto run_blocks = [&](std::size_t n, std::size_t first_row, std::size_t blocks) {
-            const std::string sql = BlockText(statement, by_name, n, utf8);
-            detail::Call(sql, [&](Firebird::ThrowStatusWrapper* st) {
-                StatementPtr stmt = Prepare(st, connection, tra, sql);
+        auto run_blocks = [&](StatementPtr stmt, std::size_t n, std::size_t first_row, std::size_t blocks) {
+            detail::Call(statement.Positional(), [&](Firebird::ThrowStatusWrapper* st) {
                 std::vector<ParamType> types;
                 for (std::size_t i = 0; i < n; ++i) types.insert(types.end(), by_name.begin(), by_name.end());
                 InputMessage in(st, types, utf8);
@@ -220,10 +218,26 @@ std::uint64_t ExecuteBatch(Connection& connection, const ParsedStatement& statem
                 }
             });
         };
-        const std::size_t per_block = RowsPerBlock(by_name);
+        auto prepare_block = [&](std::size_t n) {
+            const std::string sql = BlockText(statement, by_name, n, utf8);
+            return detail::Call(sql, [&](Firebird::ThrowStatusWrapper* st) { return Prepare(st, connection, tra, sql); });
+        };
+        // A statement that takes several table contexts (updates, subqueries)
+        // fits fewer copies into one block: halve until it prepares.
+        std::size_t per_block = std::min(rows, RowsPerBlock(by_name));
+        StatementPtr full_block;
+        for (;;) {
+            try {
+                full_block = prepare_block(per_block);
+                break;
+            } catch (const Error& e) {
+                if (per_block == 1 || std::string(e.what()).find("Too many Contexts") == std::string::npos) throw;
+                per_block /= 2;
+            }
+        }
         const std::size_t full = rows / per_block, tail = rows % per_block;
-        if (full) run_blocks(per_block, 0, full);
-        if (tail) run_blocks(tail, full * per_block, 1);
+        run_blocks(std::move(full_block), per_block, 0, full);
+        if (tail) run_blocks(prepare_block(tail), tail, full * per_block, 1);
     }
     work.Done();
     return affected;

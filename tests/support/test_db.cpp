@@ -1,0 +1,60 @@
+#include "support/test_db.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+
+namespace qor::test {
+
+std::string Env(const char* name, const char* fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? v : fallback;
+}
+
+db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba, bool utf8) {
+    db::ConnectionParams p{{"Server", Env("QOR_FB_HOST", "127.0.0.1")},
+                           {"Port", Env("QOR_FB_PORT", "3056")},
+                           {"Database", path},
+                           {"User_Name", as_sysdba ? "SYSDBA" : Env("QOR_FB_USER", "VBLMRTQ8")},
+                           {"Password", as_sysdba ? Env("QOR_FB_SYSDBA_PASSWORD", "plemtu")
+                                                  : Env("QOR_FB_USER_PASSWORD", "wuvo")}};
+    if (utf8) p.Set("CharacterSet", "UTF8");
+    return p;
+}
+
+TempDatabase::TempDatabase(const std::string& name, bool owned_by_user) : owned_by_user_(owned_by_user) {
+    static std::atomic<int> counter{0};
+    const std::string dir = Env("QOR_FB_DATA", "/tmp");
+    std::filesystem::create_directories(dir);
+    path_ = dir + "/" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".fdb";
+    std::filesystem::remove(path_);
+    db::Connection::CreateDatabase(Params());
+}
+
+TempDatabase::~TempDatabase() {
+    if (std::getenv("QOR_KEEP_TEST_DB")) return;
+    try {
+        db::Connection::DropDatabase(Params());
+    } catch (...) {
+        // A database still attached elsewhere stays behind; harmless.
+    }
+}
+
+db::ConnectionParams TempDatabase::Params(bool utf8) const {
+    return ServerParams(path_, !owned_by_user_, utf8);
+}
+
+std::unique_ptr<db::Connection> TempDatabase::Connect(bool utf8) const {
+    auto c = std::make_unique<db::Connection>("test", Params(utf8));
+    c->Open();
+    return c;
+}
+
+void TempDatabase::Exec(std::initializer_list<std::string> statements) const {
+    auto c = Connect();
+    for (const auto& sql : statements) c->ExecSQL(sql);
+}
+
+}  // namespace qor::test

@@ -1,0 +1,39 @@
+#pragma once
+// Throw-away databases on the test server. The server is named by the
+// QOR_FB_* environment variables that scripts/lib/fb-env.sh exports; each
+// database is dropped at the end unless QOR_KEEP_TEST_DB is set.
+
+#include <memory>
+#include <string>
+
+#include "db/connection.h"
+
+namespace qor::test {
+
+std::string Env(const char* name, const char* fallback);
+
+// Parameters for a database on the test server, as SYSDBA or as the second
+// (non-SYSDBA) user.
+db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba = true, bool utf8 = true);
+
+class TempDatabase {
+public:
+    // Creates <data folder>/<name>-<pid>-<n>.fdb, owned by SYSDBA or by the second user.
+    explicit TempDatabase(const std::string& name, bool owned_by_user = false);
+    ~TempDatabase();
+    TempDatabase(const TempDatabase&) = delete;
+    TempDatabase& operator=(const TempDatabase&) = delete;
+
+    const std::string& Path() const { return path_; }
+    db::ConnectionParams Params(bool utf8 = true) const;
+    // A new open connection to the database.
+    std::unique_ptr<db::Connection> Connect(bool utf8 = true) const;
+    // Runs each statement in its own transaction.
+    void Exec(std::initializer_list<std::string> statements) const;
+
+private:
+    std::string path_;
+    bool owned_by_user_;
+};
+
+}  // namespace qor::test
