@@ -9,7 +9,6 @@
 namespace qor {
 
 using db::UsageError;
-using db::detail::ToUpperAscii;
 
 const Value& TField::GetValue() const { return query_->CurrentValue(column_); }
 void TField::SetValue(Value value) { query_->CurrentValue(column_) = std::move(value); }
@@ -36,21 +35,21 @@ void TQuery::SetSQL(const std::string& sql) {
     statement_ = db::ParseNamedParams(sql);
     param_index_.clear();
     for (std::size_t i = 0; i < statement_.names.size(); ++i)
-        param_index_.emplace(ToUpperAscii(statement_.names[i]), i);
+        param_index_.emplace(statement_.names[i], i);
     array_size_ = 0;
     param_values_.assign(statement_.names.size(), std::vector<Value>(1));
     rows_affected_ = 0;
 }
 
 TParam TQuery::ParamByName(const std::string& name) {
-    const auto it = param_index_.find(ToUpperAscii(name));
+    const auto it = param_index_.find(name);
     if (it == param_index_.end())
         throw UsageError(fmt::format("Parameter '{}' not found in the statement", name), sql_);
     return TParam(*this, it->second);
 }
 
 bool TQuery::HasParam(const std::string& name) const {
-    return param_index_.contains(ToUpperAscii(name));
+    return param_index_.contains(name);
 }
 
 void TQuery::Open(const std::string& sql) {
@@ -62,7 +61,7 @@ void TQuery::Open() {
     Close();
     db::ResultSet rs = db::Select(*connection_, statement_, SingleValues());
     columns_ = std::move(rs.columns);
-    for (std::size_t i = 0; i < columns_.size(); ++i) column_index_.emplace(ToUpperAscii(columns_[i]), i);
+    for (std::size_t i = 0; i < columns_.size(); ++i) column_index_.emplace(columns_[i], i);
     rows_ = std::move(rs.rows);
     active_ = true;
     First();
@@ -146,10 +145,10 @@ void TQuery::Prior() {
 
 TField TQuery::FieldByName(const std::string& name) { return TField(*this, FieldIndex(name)); }
 
-bool TQuery::HasField(const std::string& name) const { return column_index_.contains(ToUpperAscii(name)); }
+bool TQuery::HasField(const std::string& name) const { return column_index_.contains(name); }
 
 std::size_t TQuery::FieldIndex(const std::string& name) const {
-    const auto it = column_index_.find(ToUpperAscii(name));
+    const auto it = column_index_.find(name);
     if (it == column_index_.end()) throw UsageError(fmt::format("Field '{}' not found", name), sql_);
     return it->second;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "db/connection.h"
+#include "db/detail/text.h"
 #include "db/named_params.h"
 #include "db/value.h"
 
@@ -172,7 +173,8 @@ private:
     db::Connection* connection_;
     std::string sql_;
     db::ParsedStatement statement_;
-    std::unordered_map<std::string, std::size_t> param_index_;  // upper-case name
+    using NameIndex = std::unordered_map<std::string, std::size_t, db::detail::NoCaseHash, db::detail::NoCaseEqual>;
+    NameIndex param_index_;
     std::vector<std::vector<Value>> param_values_;               // [param][batch row]
     std::size_t array_size_ = 0;
     std::uint64_t rows_affected_ = 0;
@@ -180,7 +182,7 @@ private:
 
     bool active_ = false;
     std::vector<std::string> columns_;
-    std::unordered_map<std::string, std::size_t> column_index_;  // upper-case name, first wins
+    NameIndex column_index_;  // first column of a name wins
     std::vector<std::vector<Value>> rows_;
     bool has_view_ = false;
     std::vector<std::size_t> view_;

@@ -96,7 +96,10 @@ ParamType InferType(const Value* values, std::size_t count) {
         const Value& v = values[i];
         if (v.IsNull()) continue;
         if (t.kind == Kind::Decimal && v.GetKind() == Kind::Decimal) t.scale = std::max(t.scale, v.Scale());
-        if (t.kind == Kind::Text) t.length = std::max<unsigned>(t.length, static_cast<unsigned>(TextOf(v).size()));
+        if (t.kind == Kind::Text) {
+            const std::size_t size = v.GetKind() == Kind::Text ? v.RawBytes().size() : TextOf(v).size();
+            t.length = std::max<unsigned>(t.length, static_cast<unsigned>(size));
+        }
     }
     if (t.kind == Kind::Text && t.length > kMaxUtf8VarcharChars) t.as_blob = true;
     return t;
@@ -229,7 +232,8 @@ void InputMessage::Set(Firebird::ThrowStatusWrapper* st, unsigned i, const Value
             if (t.as_blob) {
                 WriteBlob(st, att, tra, TextOf(value), reinterpret_cast<ISC_QUAD*>(field));
             } else {
-                const std::string s = TextOf(value);
+                const std::string converted = value.GetKind() == Kind::Text ? std::string() : TextOf(value);
+                const std::string& s = value.GetKind() == Kind::Text ? value.RawBytes() : converted;
                 const auto len = static_cast<unsigned short>(std::min<std::size_t>(s.size(), t.length));
                 std::memcpy(field, &len, 2);
                 std::memcpy(field + 2, s.data(), len);

@@ -21,4 +21,18 @@ inline std::string ToUpperAscii(std::string_view s) {
     return r;
 }
 
+// Hash and equality that ignore ASCII case, for name lookups without copies.
+struct NoCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept {
+        std::size_t h = 1469598103934665603ull;
+        for (char c : s) h = (h ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
+        return h;
+    }
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const noexcept { return EqualsNoCase(a, b); }
+};
+
 }  // namespace qor::db::detail
