@@ -1,8 +1,10 @@
 #pragma once
 // What the conversion driver needs from its front end: the window and the
 // command line both implement it, and the driver never knows which.
-// The driver calls it from its worker thread; an implementation that owns a
-// window must queue each call to its GUI thread, in order.
+// The start checks call it on the thread that starts the run (Clear, Title,
+// SetTitle, ShowMessage); the run itself calls it from its worker thread, so
+// an implementation that owns a window must queue those calls to its GUI
+// thread, in order.
 
 #include <cstddef>
 #include <string>
@@ -18,6 +20,9 @@ public:
     virtual std::size_t Append(const std::string& line) = 0;
     virtual std::size_t LineCount() const = 0;
     virtual void ReplaceLine(std::size_t index, const std::string& line) = 0;
+    // The driver reads the title on the thread that starts the run, and sets
+    // it to the title followed by the chosen municipality.
+    virtual std::string Title() const = 0;
     virtual void SetTitle(const std::string& title) = 0;
     // Disables "Converter" and "Voltar" for the rest of the session.
     virtual void DisableStartAndBack() = 0;
