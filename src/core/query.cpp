@@ -11,7 +11,7 @@ namespace qor {
 using db::UsageError;
 
 const Value& TField::GetValue() const { return query_->CurrentValue(column_); }
-void TField::SetValue(Value value) { query_->CurrentValue(column_) = std::move(value); }
+void TField::SetValue(Value value) const { query_->CurrentValue(column_) = std::move(value); }
 const std::string& TField::Name() const { return query_->FieldName(column_); }
 
 void TParam::SetValue(std::size_t row, Value value) {

@@ -40,9 +40,10 @@ public:
     const std::string& AsBytes() const { return GetValue().RawBytes(); }
 
     // Edits the current row in memory.
-    void SetValue(Value value);
-    void SetAsInteger(std::int64_t v) { SetValue(Value::Int(v)); }
-    void SetAsString(std::string v) { SetValue(Value::Text(std::move(v))); }
+    // (The field is a handle: editing changes the row, not the handle.)
+    void SetValue(Value value) const;
+    void SetAsInteger(std::int64_t v) const { SetValue(Value::Int(v)); }
+    void SetAsString(std::string v) const { SetValue(Value::Text(std::move(v))); }
 
     const std::string& Name() const;
     std::size_t Index() const { return column_; }

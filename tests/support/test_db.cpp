@@ -24,13 +24,23 @@ db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba, bool 
     return p;
 }
 
-TempDatabase::TempDatabase(const std::string& name, bool owned_by_user) : owned_by_user_(owned_by_user) {
+std::string TempDatabase::NewPath(const std::string& name) {
     static std::atomic<int> counter{0};
     const std::string dir = Env("QOR_FB_DATA", "/tmp");
     std::filesystem::create_directories(dir);
-    path_ = dir + "/" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".fdb";
-    std::filesystem::remove(path_);
+    const std::string path = dir + "/" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".fdb";
+    std::filesystem::remove(path);
+    return path;
+}
+
+TempDatabase::TempDatabase(const std::string& name, bool owned_by_user)
+    : path_(NewPath(name)), owned_by_user_(owned_by_user) {
     db::Connection::CreateDatabase(Params());
+}
+
+TempDatabase::TempDatabase(const std::string& name, bool owned_by_user, const std::string& copy_of)
+    : path_(NewPath(name)), owned_by_user_(owned_by_user) {
+    std::filesystem::copy_file(copy_of, path_);
 }
 
 TempDatabase::~TempDatabase() {

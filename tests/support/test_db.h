@@ -20,6 +20,8 @@ class TempDatabase {
 public:
     // Creates <data folder>/<name>-<pid>-<n>.fdb, owned by SYSDBA or by the second user.
     explicit TempDatabase(const std::string& name, bool owned_by_user = false);
+    // A copy of a database file no one is attached to.
+    TempDatabase(const std::string& name, bool owned_by_user, const std::string& copy_of);
     ~TempDatabase();
     TempDatabase(const TempDatabase&) = delete;
     TempDatabase& operator=(const TempDatabase&) = delete;
@@ -32,6 +34,8 @@ public:
     void Exec(std::initializer_list<std::string> statements) const;
 
 private:
+    static std::string NewPath(const std::string& name);
+
     std::string path_;
     bool owned_by_user_;
 };
