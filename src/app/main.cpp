@@ -7,8 +7,16 @@
 #include <CLI/CLI.hpp>
 
 #include "app/probe_command.h"
+#ifdef QOR_WITH_GUI
+#include "gui/window_program.h"
+#endif
 
 int main(int argc, char** argv) {
+#ifdef QOR_WITH_GUI
+    // No subcommand: the start-up update, then the wizard. The subcommands
+    // stay headless and never ask the update service.
+    if (argc == 1) return qor::gui::RunWindowProgram(argc, argv);
+#endif
     CLI::App app{"qor-conversor: converts a QOR Desktop municipality into QOR Web"};
     app.require_subcommand(0, 1);
 
