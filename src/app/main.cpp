@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/conversion_commands.h"
 #include "app/probe_command.h"
 #ifdef QOR_WITH_GUI
 #include "gui/window_program.h"
@@ -23,7 +24,12 @@ int main(int argc, char** argv) {
     auto* probe = app.add_subcommand(
         "probe", "Attach to the test server named by QOR_FB_HOST/QOR_FB_PORT and report its version");
 
+    qor::app::ConversionCommands conversion;
+    qor::app::AddConversionCommands(app, conversion);
+
     CLI11_PARSE(app, argc, argv);
+
+    if (auto code = qor::app::RunConversionCommand(conversion)) return *code;
 
     if (probe->parsed()) return qor::app::RunProbe(std::cout, std::cerr);
     std::cout << app.help();
