@@ -35,8 +35,8 @@ namespace {
 constexpr int kUpdatePort = 2096;
 constexpr std::chrono::seconds kQueryTimeout{30};
 constexpr std::chrono::seconds kDownloadTimeout{600};
-// The download is deleted in the background; a file that stays locked is
-// retried this many times, two seconds apart.
+// A download that cannot be deleted is tried again this many times, two
+// seconds apart, and then left behind.
 constexpr int kDeleteTries = 30;
 constexpr std::chrono::milliseconds kDeleteInterval{2000};
 
@@ -79,20 +79,19 @@ nlohmann::json ParseJsonBody(const std::string& body) {
     }
 }
 
-void DeleteInBackground(const fs::path& file) {
-    std::thread([file] {
-        for (int attempt = 0; attempt < kDeleteTries; ++attempt) {
-            std::error_code ec;
-            fs::remove(file, ec);
-            if (!ec) return;
-            std::this_thread::sleep_for(kDeleteInterval);
-        }
-    }).detach();
-}
-
 fs::path PathOf(const QString& file) { return fs::path(file.toStdU16String()); }
 
 }  // namespace
+
+bool DeleteWithRetries(const QString& file, int tries, std::chrono::milliseconds interval) {
+    for (int attempt = 1;; ++attempt) {
+        std::error_code ec;
+        fs::remove(PathOf(file), ec);
+        if (!ec) return true;
+        if (attempt >= tries) return false;
+        std::this_thread::sleep_for(interval);
+    }
+}
 
 QString ProductFileName() {
 #ifdef Q_OS_WIN
@@ -183,10 +182,14 @@ bool TInicializacao::AtualizarExecutavel() {
 }
 
 void TInicializacao::DescompactarArquivo(const QString& ADownloadFile) {
+    // Whatever happens below, the download goes: in the background, as it
+    // may still be held open for a moment.
     struct DeleteDownload {
-        fs::path file;
-        ~DeleteDownload() { DeleteInBackground(file); }
-    } cleanup{PathOf(ADownloadFile)};
+        QString file;
+        ~DeleteDownload() {
+            std::thread([file = file] { DeleteWithRetries(file, kDeleteTries, kDeleteInterval); }).detach();
+        }
+    } cleanup{ADownloadFile};
 
     const fs::path program = PathOf(FSettings.programFile);
     const fs::path old = PathOf(OldProgramFile(FSettings.programFile));
@@ -195,7 +198,7 @@ void TInicializacao::DescompactarArquivo(const QString& ADownloadFile) {
 
     // Everything that can be known about the archive is checked before the
     // running program is moved.
-    const TZipArchive archive(cleanup.file);
+    const TZipArchive archive(PathOf(ADownloadFile));
     if (!archive.Contains(ProductFileName().toStdString())) {
         throw TZipError("O arquivo de atualização não contém " + ProductFileName().toStdString());
     }

@@ -4,6 +4,7 @@
 // zip archive, puts it in place of its own program file and starts it.
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -32,6 +33,11 @@ struct TUpdateSettings {
 QString OldProgramFile(const QString& programFile);
 QString DownloadFile(const QString& programFile);
 QString ProgramFolder(const QString& programFile);
+
+// Deletes a file, trying again `tries` times `interval` apart while it
+// cannot be deleted (a file still held by another program); true once it is
+// gone.
+bool DeleteWithRetries(const QString& file, int tries, std::chrono::milliseconds interval);
 
 class TInicializacao {
 public:

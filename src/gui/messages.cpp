@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <iostream>
 #include <mutex>
 
 #include "gui/gui_thread.h"
@@ -29,7 +30,13 @@ void ShowMessage(MessageKind kind, const QString& text) {
         std::lock_guard lock(sink_mutex);
         current = sink;
     }
-    RunOnGuiThreadAndWait(QCoreApplication::instance(), [&] {
+    auto* app = QCoreApplication::instance();
+    if (!app) {
+        // Before the application exists there is no one to show a box to.
+        std::cerr << text.toStdString() << '\n';
+        return;
+    }
+    RunOnGuiThreadAndWait(app, [&] {
         if (current) {
             current(kind, text);
         } else {

@@ -64,7 +64,7 @@ public:
     std::size_t Append(const std::string& line) override;
     std::size_t LineCount() const override;
     void ReplaceLine(std::size_t index, const std::string& line) override;
-    std::string Title() const;
+    std::string Title() const override;
     void SetTitle(const std::string& title) override;
     void DisableStartAndBack() override;
     void ShowMessage(const std::string& message) override;

@@ -30,7 +30,8 @@ bool IsSafeEntryName(const std::string& name) {
 
 TZipArchive::TZipArchive(const std::filesystem::path& file) : file_(file) {
     int error = 0;
-    archive_ = zip_open(file.string().c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    const std::u8string utf8 = file.u8string();  // libzip takes UTF-8 file names
+    archive_ = zip_open(reinterpret_cast<const char*>(utf8.c_str()), ZIP_RDONLY | ZIP_CHECKCONS, &error);
     if (!archive_) {
         zip_error_t detail;
         zip_error_init_with_code(&detail, error);
@@ -61,7 +62,7 @@ void TZipArchive::ExtractAll(const std::filesystem::path& folder) const {
     namespace fs = std::filesystem;
     for (std::size_t i = 0; i < names_.size(); ++i) {
         const std::string& name = names_[i];
-        const fs::path target = folder / fs::path(name).make_preferred();
+        const fs::path target = folder / fs::path(std::u8string(name.begin(), name.end())).make_preferred();
         if (name.back() == '/' || name.back() == '\\') {
             fs::create_directories(target);
             continue;

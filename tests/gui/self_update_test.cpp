@@ -35,6 +35,7 @@ private slots:
     void a_failure_after_the_move_puts_the_old_program_back_data();
     void a_failure_after_the_move_puts_the_old_program_back();
     void without_a_service_nothing_is_asked();
+    void deleting_the_download_gives_up_after_its_tries();
 
 private:
     TInicializacao Start(const QString& running_version);
@@ -304,6 +305,15 @@ void SelfUpdateTest::without_a_service_nothing_is_asked() {
     };
     QVERIFY(TInicializacao(settings).Inicializar());
     QVERIFY(server_->Requests().isEmpty());
+}
+
+void SelfUpdateTest::deleting_the_download_gives_up_after_its_tries() {
+    QVERIFY(DeleteWithRetries(program_, 3, std::chrono::milliseconds(1)));
+    QVERIFY(!QFile::exists(program_));
+    // A folder with something in it cannot be deleted as a file.
+    QVERIFY(QDir(folder_->path()).mkpath("preso/dentro"));
+    QVERIFY(!DeleteWithRetries(Path("preso"), 3, std::chrono::milliseconds(1)));
+    QVERIFY(QFile::exists(Path("preso")));
 }
 
 }  // namespace qor::gui

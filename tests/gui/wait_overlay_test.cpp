@@ -70,6 +70,7 @@ void WaitOverlayTest::an_error_is_shown_and_the_overlay_closes() {
     TWait wait("x");
     QVERIFY(!wait.Start([] { throw std::runtime_error("falha no download"); }));
     QCOMPARE(messages.errors, QStringList{"falha no download"});
+    QVERIFY(!messages.off_gui_thread);
     QVERIFY(!wait.Form().isVisible());
 }
 

@@ -15,10 +15,13 @@ public:
 
     QStringList errors;
     QStringList informations;
+    // Set when a box was asked for off the GUI thread.
+    bool off_gui_thread = false;
 
     void Clear() {
         errors.clear();
         informations.clear();
+        off_gui_thread = false;
     }
 
 private:
