@@ -376,7 +376,13 @@ void TViewPrincipal::llblManualLinkClick() { QDesktopServices::openUrl(QUrl(QOR_
 
 void TViewPrincipal::btnConverterClick() {
     try {
-        FDriver->Start();
+        if (FDriver->Start() == TStartResult::Started) {
+            // The run reads the chosen municipality and uses the web
+            // connection, which the page-3 picker would close: both stay as
+            // they are until the run ends.
+            btnVoltar->setEnabled(false);
+            dblkpcbbMunicipio->setEnabled(false);
+        }
     } catch (const std::exception& e) {
         gui::ShowMessage(MessageKind::Error, QString::fromUtf8(e.what()));
     }

@@ -66,6 +66,9 @@ void WindowRunTest::a_run_fills_the_log_list_in_order() {
     window.dblkpcbbMunicipioClick(0);
     window.findChild<QPushButton*>("btnConverter")->click();
     QCOMPARE(window.windowTitle(), title + " - " + municipios->itemText(0));
+    // Nothing may change the municipality or the web connection under the run.
+    QVERIFY(!window.findChild<QPushButton*>("btnVoltar")->isEnabled());
+    QVERIFY(!municipios->isEnabled());
 
     QTRY_VERIFY_WITH_TIMEOUT(!messages.informations.isEmpty(), 240000);
     QCOMPARE(messages.informations, QStringList{"Conversão finalizada com sucesso!"});
