@@ -57,7 +57,7 @@ TMasterDetailLink::TMasterDetailLink(TQuery& AQryMaster, TQuery& AQryDetail, con
         const std::size_t detail_column = FDetail.FieldIndex(detail_fields[i]);
         FKeys.push_back({FMaster.FieldIndex(master_fields[i]), detail_column, ColumnKind(FDetail, detail_column)});
     }
-    BuildIndex();
+    FIndex.Build(FDetail.StoredRowCount(), [this](std::size_t row, std::string& key) { return DetailKey(row, key); });
     FScrollHook = FMaster.OnScroll([this] { Follow(); });
     Follow();
 }
@@ -74,8 +74,10 @@ bool TMasterDetailLink::AppendKey(const Value& value, Kind kind, std::string& ke
             case Kind::Null: return false;
             case Kind::Text:
             case Kind::Bytes: {
+                // The length keeps the keys ("ab", "c") and ("a", "bc") apart.
                 const std::string text = value.AsString();
-                AppendBits(static_cast<std::int64_t>(text.size()), key);  // keeps "a;b" + "c" apart from "a" + "b;c"
+                const auto length = static_cast<std::uint32_t>(text.size());
+                key.append(reinterpret_cast<const char*>(&length), sizeof length);
                 key += text;
                 return true;
             }
@@ -95,56 +97,35 @@ bool TMasterDetailLink::AppendKey(const Value& value, Kind kind, std::string& ke
     return false;
 }
 
-void TMasterDetailLink::BuildIndex() {
-    const std::size_t count = FDetail.StoredRowCount();
-    constexpr std::uint32_t kNoGroup = UINT32_MAX;
-    std::vector<std::uint32_t> group_of(count, kNoGroup);
-    std::vector<std::size_t> group_size;
-    FGroups.reserve(count);
-    for (std::size_t row = 0; row < count; ++row) {
-        FKeyBuffer.clear();
-        bool complete = true;
-        for (const KeyField& k : FKeys)
-            complete = complete && AppendKey(FDetail.StoredValue(row, k.detail_column), k.kind, FKeyBuffer);
-        if (!complete) continue;  // a NULL key matches no master row
-        const auto [it, added] = FGroups.try_emplace(FKeyBuffer, static_cast<std::uint32_t>(group_size.size()));
-        if (added) group_size.push_back(0);
-        group_of[row] = it->second;
-        ++group_size[it->second];
-    }
-    FGroupStart.assign(group_size.size() + 1, 0);
-    for (std::size_t g = 0; g < group_size.size(); ++g) FGroupStart[g + 1] = FGroupStart[g] + group_size[g];
-    // Rows go into their groups in stored order, so equal keys keep the
-    // order the detail query returned them in.
-    std::vector<std::size_t> next(FGroupStart.begin(), FGroupStart.end() - 1);
-    FRows.resize(FGroupStart.back());
-    for (std::size_t row = 0; row < count; ++row)
-        if (group_of[row] != kNoGroup) FRows[next[group_of[row]]++] = row;
-    FIndexedRows = count;
+bool TMasterDetailLink::MasterKey(std::size_t row, std::string& key) const {
+    key.clear();
+    for (const KeyField& k : FKeys)
+        if (!AppendKey(FMaster.StoredValue(row, k.master_column), k.kind, key)) return false;
+    return true;
+}
+
+bool TMasterDetailLink::DetailKey(std::size_t row, std::string& key) const {
+    for (const KeyField& k : FKeys)
+        if (!AppendKey(FDetail.StoredValue(row, k.detail_column), k.kind, key)) return false;
+    return true;
 }
 
 void TMasterDetailLink::Follow() {
-    if (!FDetail.Active() || FDetail.StoredRowCount() != FIndexedRows)
+    if (!FDetail.Active() || FDetail.StoredRowCount() != FIndex.RowCount())
         throw db::UsageError("Ligação mestre-detalhe: a consulta de detalhe foi fechada ou reaberta depois de ligada",
                              FDetail.SQL());
-    if (FMaster.IsEmpty()) {
-        FDetail.SetView({});
-        return;
-    }
-    const std::size_t master_row = FMaster.CurrentStoredRow();
-    FKeyBuffer.clear();
-    for (const KeyField& k : FKeys)
-        if (!AppendKey(FMaster.StoredValue(master_row, k.master_column), k.kind, FKeyBuffer)) {
-            FDetail.SetView({});
-            return;
+    std::vector<std::size_t> shown;
+    if (!FMaster.IsEmpty() && MasterKey(FMaster.CurrentStoredRow(), FKeyBuffer)) {
+        // Master and detail usually come in the same key order: the group
+        // of the last move, or the next one, is then the match.
+        const std::uint32_t group = FIndex.FindNear(FLastGroup, FKeyBuffer);
+        if (group != TKeyIndex::kNone) {
+            FLastGroup = group;
+            const auto rows = FIndex.Rows(group);
+            shown.assign(rows.begin(), rows.end());
         }
-    const auto it = FGroups.find(FKeyBuffer);
-    if (it == FGroups.end()) {
-        FDetail.SetView({});
-        return;
     }
-    FDetail.SetView(std::vector<std::size_t>(FRows.begin() + static_cast<std::ptrdiff_t>(FGroupStart[it->second]),
-                                             FRows.begin() + static_cast<std::ptrdiff_t>(FGroupStart[it->second + 1])));
+    FDetail.SetView(std::move(shown));
 }
 
 }  // namespace qor

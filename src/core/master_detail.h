@@ -3,16 +3,17 @@
 // every move of the master the detail shows only its rows whose key fields
 // equal the master's fields, positioned on the first of them, or nothing.
 //
-// The detail's rows are indexed once, when the link is made; each master
-// move is then one hash lookup, whatever the size of the detail. Free the
-// link before either query; freeing it shows every detail row again.
+// The detail's rows are indexed once, when the link is made; a master move
+// then costs one hash lookup at most, whatever the size of the detail, and
+// none when master and detail come in the same key order. Free the link
+// before either query; freeing it shows every detail row again.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "core/key_index.h"
 #include "core/query.h"
 
 namespace qor {
@@ -35,21 +36,20 @@ private:
         db::Kind kind;  // the detail column's type: master values are converted to it
     };
 
-    void BuildIndex();
     void Follow();
+    // The key of a stored row of the master or of the detail; false when a
+    // key field is NULL or does not convert (the row matches nothing).
+    bool MasterKey(std::size_t row, std::string& key) const;
+    bool DetailKey(std::size_t row, std::string& key) const;
     // Appends the value, read as `kind`, to key; false for NULL or for a
-    // value that does not convert to that type (it matches nothing).
+    // value that does not convert to that type.
     static bool AppendKey(const db::Value& value, db::Kind kind, std::string& key);
 
     TQuery& FMaster;
     TQuery& FDetail;
     std::vector<KeyField> FKeys;
-    std::size_t FIndexedRows = 0;
-    // Stored detail rows grouped by key, each group in stored order;
-    // group g occupies FRows[FGroupStart[g] .. FGroupStart[g + 1]).
-    std::unordered_map<std::string, std::uint32_t> FGroups;
-    std::vector<std::size_t> FGroupStart;
-    std::vector<std::size_t> FRows;
+    TKeyIndex FIndex;  // detail key -> stored detail rows
+    std::uint32_t FLastGroup = TKeyIndex::kNone;
     std::string FKeyBuffer;
     std::size_t FScrollHook = 0;
 };
