@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "app/conversion_commands.h"
+#include "app/phonetic_command.h"
 #include "app/probe_command.h"
 #ifdef QOR_WITH_GUI
 #include "gui/window_program.h"
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
     auto* probe = app.add_subcommand(
         "probe", "Attach to the test server named by QOR_FB_HOST/QOR_FB_PORT and report its version");
 
+    auto* phonetic = app.add_subcommand(
+        "phonetic", "Read names from standard input, one per line, and print name, phonetic text and codes");
+
     qor::app::ConversionCommands conversion;
     qor::app::AddConversionCommands(app, conversion);
 
@@ -31,6 +35,10 @@ int main(int argc, char** argv) {
 
     if (auto code = qor::app::RunConversionCommand(conversion)) return *code;
 
+    if (phonetic->parsed()) {
+        std::ios::sync_with_stdio(false);
+        return qor::app::RunPhoneticCommand(std::cin, std::cout);
+    }
     if (probe->parsed()) return qor::app::RunProbe(std::cout, std::cerr);
     std::cout << app.help();
     return 0;
