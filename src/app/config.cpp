@@ -1,7 +1,7 @@
 #include "app/config.h"
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include <toml++/toml.h>

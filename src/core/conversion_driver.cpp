@@ -38,7 +38,16 @@ std::string HoraAtual() {
     return text;
 }
 
-void Logar(IRunLog& ALog, const std::string& AMensagem) { ALog.Append("[" + HoraAtual() + "] - " + AMensagem); }
+// "[hh:mm:ss] - message"
+std::string LinhaDeLog(const std::string& AHora, const std::string& AMensagem) {
+    std::string linha = "[";
+    linha += AHora;
+    linha += "] - ";
+    linha += AMensagem;
+    return linha;
+}
+
+void Logar(IRunLog& ALog, const std::string& AMensagem) { ALog.Append(LinhaDeLog(HoraAtual(), AMensagem)); }
 
 double Segundos(Clock::time_point ADesde) {
     return std::chrono::duration<double>(Clock::now() - ADesde).count();
@@ -134,13 +143,17 @@ TStartResult TConversionDriver::Start() {
     if (FWorker.joinable()) FWorker.join();
 
     FLog.Clear();
-    auto factory = TDataSetFactory::GetInstance(&FProvider.ConWeb);
-    TQuery& prontuarios = factory->OpenQuery("select 1 from qor_prontuario");
+    bool emBranco = false;
+    {
+        // Released before the worker starts: it owns the connections from then on.
+        auto factory = TDataSetFactory::GetInstance(&FProvider.ConWeb);
+        emBranco = factory->OpenQuery("select 1 from qor_prontuario").IsEmpty();
+    }
     if (FProvider.Municipio() == 0) {
         FLog.ShowMessage(kSemMunicipio);
         return TStartResult::SemMunicipio;
     }
-    if (!prontuarios.IsEmpty()) {
+    if (!emBranco) {
         FLog.ShowMessage(kNaoEmBranco);
         return TStartResult::BaseNaoEmBranco;
     }
@@ -154,11 +167,12 @@ TStartResult TConversionDriver::Start() {
     return TStartResult::Started;
 }
 
-void TConversionDriver::DesfazerServico(IRunLog& ALog) {
+std::optional<std::string> TConversionDriver::DesfazerServico() {
     try {
         if (FProvider.ConWeb.InTransaction()) FProvider.ConWeb.Rollback();
+        return std::nullopt;
     } catch (...) {
-        ALog.Append("Não foi possível desfazer o serviço: " + MensagemDeErro(std::current_exception()));
+        return MensagemDeErro(std::current_exception());
     }
 }
 
@@ -190,12 +204,13 @@ void TConversionDriver::Run() {
                     const std::size_t linha = log.Append("Convertendo: " + result.nome);
                     const std::string hora = HoraAtual();
                     result.mensagem = servico->Converter();
-                    log.ReplaceLine(linha, "[" + hora + "] - " + result.mensagem);
+                    log.ReplaceLine(linha, LinhaDeLog(hora, result.mensagem));
                     FProvider.ConWeb.Commit();
                 } catch (...) {
                     result.falha = MensagemDeErro(std::current_exception());
+                    const auto falhaAoDesfazer = DesfazerServico();
                     log.Append(*result.falha);
-                    DesfazerServico(log);
+                    if (falhaAoDesfazer) log.Append("Não foi possível desfazer o serviço: " + *falhaAoDesfazer);
                 }
                 result.linhas = result.falha ? std::nullopt : NumeroDaMensagem(result.mensagem);
                 result.segundos = Segundos(inicioServico);

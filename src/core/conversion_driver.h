@@ -89,8 +89,8 @@ public:
 
 private:
     void Run();
-    // Rolls the failed service's web transaction back; a failure to do so is logged.
-    void DesfazerServico(IRunLog& ALog);
+    // Rolls the failed service's web transaction back; the error if that fails.
+    std::optional<std::string> DesfazerServico();
 
     TProviderConnection& FProvider;
     IRunLog& FLog;
