@@ -6,6 +6,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <memory>
+#include <thread>
 
 #include "gui/view_principal.h"
 #include "helpers/message_recorder.h"
@@ -54,6 +55,7 @@ private slots:
     void picking_another_web_database_reconnects_with_the_new_path();
     void a_cancelled_picker_changes_nothing();
     void converter_without_a_municipality_asks_for_one();
+    void run_log_calls_from_another_thread_arrive_in_order();
     void screenshots_of_the_six_pages();
 
 private:
@@ -299,6 +301,38 @@ void ViewPrincipalTest::converter_without_a_municipality_asks_for_one() {
     QCOMPARE(window_->LineCount(), 0u);
     QVERIFY(window_->findChild<QPlainTextEdit*>("mmoLog")->toPlainText().isEmpty());
     QVERIFY(Button("btnConverter")->isEnabled());
+}
+
+void ViewPrincipalTest::run_log_calls_from_another_thread_arrive_in_order() {
+    window_->Append("linha antiga");
+    std::size_t first = 0, converting = 0, error = 0, count = 0;
+    std::thread worker([&] {
+        IRunLog& log = *window_;
+        log.Clear();
+        first = log.Append("[10:00:00] - Conversão Iniciada");
+        converting = log.Append("Convertendo: Bairro");
+        log.ReplaceLine(converting, "[10:00:01] - Bairros: 3 - Registro(s) Convertido(s)!");
+        error = log.Append("\nerro do banco");  // a batch error begins with a line break
+        count = log.LineCount();
+        log.SetTitle("Conversor - Bauru - SP");
+        log.DisableStartAndBack();
+        log.ShowMessage("Conversão finalizada com sucesso!");
+    });
+    worker.join();
+    QCOMPARE(first, 0u);
+    QCOMPARE(converting, 1u);
+    QCOMPARE(error, 2u);
+    QCOMPARE(count, 4u);  // answered on the worker, before the GUI thread got to any of it
+    QVERIFY(Button("btnConverter")->isEnabled());
+
+    QTRY_COMPARE(messages_->informations, QStringList{"Conversão finalizada com sucesso!"});
+    QCOMPARE(window_->findChild<QPlainTextEdit*>("mmoLog")->toPlainText().split('\n'),
+             (QStringList{"[10:00:00] - Conversão Iniciada", "[10:00:01] - Bairros: 3 - Registro(s) Convertido(s)!", "",
+                          "erro do banco"}));
+    QCOMPARE(window_->windowTitle(), "Conversor - Bauru - SP");
+    QVERIFY(!Button("btnConverter")->isEnabled());
+    QVERIFY(!Button("btnVoltar")->isEnabled());
+    QVERIFY(!messages_->off_gui_thread);
 }
 
 void ViewPrincipalTest::screenshots_of_the_six_pages() {
