@@ -8,6 +8,7 @@
 
 #include "core/dataset_factory.h"
 #include "core/provider_connection.h"
+#include "support/rows.h"
 #include "support/schema_db.h"
 
 namespace qor::test {
@@ -32,17 +33,5 @@ struct FiveDatabases {
 
     std::unique_ptr<TempDatabase> desktop, fotos, web, fileserver, papyrant;
 };
-
-// Every row of a query, each value as text ("" for NULL).
-inline std::vector<std::vector<std::string>> Rows(db::Connection& connection, const std::string& sql) {
-    auto factory = TDataSetFactory::GetInstance(&connection);
-    TQuery& q = factory->OpenQuery(sql);
-    std::vector<std::vector<std::string>> rows;
-    for (; !q.Eof(); q.Next()) {
-        rows.emplace_back();
-        for (std::size_t c = 0; c < q.FieldCount(); ++c) rows.back().push_back(q.FieldByName(q.FieldName(c)).AsString());
-    }
-    return rows;
-}
 
 }  // namespace qor::test

@@ -6,13 +6,13 @@
 #include <filesystem>
 
 #include "core/conversion_driver.h"
-#include "core/dataset_factory.h"
 #include "services/bairro.h"
 #include "services/count_message.h"
 #include "services/distrito.h"
 #include "services/logradouro.h"
 #include "services/regiao.h"
 #include "services/unidade.h"
+#include "support/rows.h"
 #include "support/schema_db.h"
 #include "support/silent_run_log.h"
 
@@ -25,8 +25,7 @@ std::unique_ptr<TServiceBase> Make(TProviderConnection& p) {
 }
 
 std::int64_t Count(db::Connection& connection, const std::string& sql) {
-    auto factory = TDataSetFactory::GetInstance(&connection);
-    return factory->OpenQuery(sql).FieldByName("n").AsLargeInt();
+    return std::stoll(test::Rows(connection, sql).at(0).at(0));
 }
 
 // The place services, run by the driver over the small sample municipality:

@@ -9,6 +9,7 @@
 #include "services/logradouro.h"
 #include "services/regiao.h"
 #include "services/unidade.h"
+#include "support/rows.h"
 #include "support/schema_db.h"
 
 namespace qor {
@@ -16,7 +17,7 @@ namespace {
 
 using test::NewSchemaDatabase;
 using test::RunService;
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = test::TextRows;
 
 class Places : public ::testing::Test {
 protected:
@@ -31,17 +32,7 @@ protected:
         for (const auto& sql : statements) provider_.ConDesktop.ExecSQL(sql);
     }
 
-    // Every row of a web query, each value as text ("" for NULL).
-    Rows Web(const std::string& sql) {
-        auto factory = TDataSetFactory::GetInstance(&provider_.ConWeb);
-        TQuery& q = factory->OpenQuery(sql);
-        Rows rows;
-        for (; !q.Eof(); q.Next()) {
-            rows.emplace_back();
-            for (std::size_t c = 0; c < q.FieldCount(); ++c) rows.back().push_back(q.FieldByName(q.FieldName(c)).AsString());
-        }
-        return rows;
-    }
+    Rows Web(const std::string& sql) { return test::Rows(provider_.ConWeb, sql); }
 
     // The id the identity gives the next row inserted without one.
     std::string NextIdentity(const std::string& table, const std::string& column, const std::string& value_column) {
