@@ -1,5 +1,5 @@
 -- QOR Desktop photos database: attachment contents and profile photos.
--- Created without a default character set, like the connection that reads it.
+-- It holds no text, so the connection that reads it names no character set.
 
 create table anexos (
   id_anexo integer not null primary key,
