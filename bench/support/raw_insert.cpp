@@ -82,7 +82,9 @@ void FillRaw(ThrowStatusWrapper* st, Firebird::IMessageMetadata* meta, unsigned 
 }  // namespace
 
 // Runs the raw insert of `rows` rows, `per_statement` rows per execution.
-void RawInsert(const std::string& path, int rows, int per_statement) {
+namespace {
+
+void RawInsertUnchecked(const std::string& path, int first_row, int rows, int per_statement) {
     Firebird::IMaster* master = Firebird::fb_get_master_interface();
     ThrowStatusWrapper st(master->getStatus());
     Firebird::IUtil* util = master->getUtilInterface();
@@ -125,7 +127,8 @@ void RawInsert(const std::string& path, int rows, int per_statement) {
     b->release();
     std::vector<unsigned char> buffer(meta->getMessageLength(&st));
     for (int base = 0; base < rows; base += per_statement) {
-        for (int r = 0; r < per_statement; ++r) FillRaw(&st, meta, buffer.data(), r * 8, MakeRow(base + r), util);
+        for (int r = 0; r < per_statement; ++r)
+            FillRaw(&st, meta, buffer.data(), r * 8, MakeRow(first_row + base + r), util);
         stmt->execute(&st, tra, meta, buffer.data(), nullptr, nullptr);
     }
     tra->commit(&st);
@@ -135,6 +138,18 @@ void RawInsert(const std::string& path, int rows, int per_statement) {
     dpb->dispose();
     prov->release();
     st.dispose();
+}
+
+}  // namespace
+
+void RawInsert(const std::string& path, int first_row, int rows, int per_statement) {
+    try {
+        RawInsertUnchecked(path, first_row, rows, per_statement);
+    } catch (const Firebird::FbException& e) {
+        char text[2048];
+        Firebird::fb_get_master_interface()->getUtilInterface()->formatStatus(text, sizeof text, e.getStatus());
+        throw std::runtime_error(text);
+    }
 }
 
 void FreshDatabase(const std::string& path) {
@@ -148,8 +163,9 @@ void FreshDatabase(const std::string& path) {
 double RawPackedSeconds(const std::string& path, int rows) {
     FreshDatabase(path);
     return Seconds([&] {
-        RawInsert(path, rows / 200 * 200, 200);
-        if (rows % 200) RawInsert(path, rows % 200, 1);
+        const int packed = rows / 200 * 200;
+        if (packed) RawInsert(path, 0, packed, 200);
+        if (rows > packed) RawInsert(path, packed, rows - packed, 1);
     });
 }
 

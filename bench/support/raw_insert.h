@@ -33,9 +33,10 @@ double Seconds(const std::function<void()>& fn);
 // Replaces the database at path with a new one holding the empty table.
 void FreshDatabase(const std::string& path);
 
-// Inserts `rows` rows into the table, `per_statement` rows per execution:
-// 1 is one prepared insert per row, more packs them into one execute block.
-void RawInsert(const std::string& path, int rows, int per_statement);
+// Inserts rows first_row .. first_row + rows - 1 into the table,
+// `per_statement` rows per execution: 1 is one prepared insert per row, more
+// packs them into one execute block. `rows` is a multiple of per_statement.
+void RawInsert(const std::string& path, int first_row, int rows, int per_statement);
 
 // Seconds the packed raw path takes for `rows` rows on a fresh database.
 double RawPackedSeconds(const std::string& path, int rows);
