@@ -2,6 +2,8 @@
 // with their contents in the photos database: JPEG pictures, PDF and .docx
 // documents. A few contents are missing, as happens after a bad backup.
 
+#include <utility>
+
 #include "context.h"
 #include "files.h"
 #include "names.h"
@@ -33,7 +35,9 @@ public:
         for (int k = 0; k < count; ++k) {
             const int id = ++last_id_;
             const char* description = r.Pick(kDescriptions);
-            const int kind = static_cast<int>(r.Int(1, 100));
+            // The first three are one of each kind, so that even a small sample has them all.
+            const int roll = static_cast<int>(r.Int(1, 100));
+            const int kind = id == 1 ? 1 : id == 2 ? 61 : id == 3 ? 86 : roll;
             std::string content;
             db::Value extension;
             if (kind <= 60) {
@@ -71,15 +75,23 @@ private:
 void GenerateAttachments(Context& ctx) {
     Random& r = ctx.random;
     AttachmentWriter writer(ctx);
+    // The first of each kind of owner always has documents.
+    bool first = true;
     for (int person : ctx.persons)
-        if (r.Chance(0.04)) writer.Add({Int(person), Null(), Null(), Null()}, static_cast<int>(r.Int(1, 3)));
+        if (std::exchange(first, false) || r.Chance(0.04))
+            writer.Add({Int(person), Null(), Null(), Null()}, static_cast<int>(r.Int(1, 3)));
+    first = true;
     for (int family : ctx.families)
-        if (r.Chance(0.03)) writer.Add({Null(), Int(family), Null(), Null()}, static_cast<int>(r.Int(1, 2)));
+        if (std::exchange(first, false) || r.Chance(0.03))
+            writer.Add({Null(), Int(family), Null(), Null()}, static_cast<int>(r.Int(1, 2)));
+    first = true;
     for (const AttendanceKey& a : ctx.attendances)
-        if (r.Chance(0.01)) writer.Add({Null(), Null(), Int(a.unit), Int(a.id)}, static_cast<int>(r.Int(1, 2)));
+        if (std::exchange(first, false) || r.Chance(0.01))
+            writer.Add({Null(), Null(), Int(a.unit), Int(a.id)}, static_cast<int>(r.Int(1, 2)));
     // A visit's documents carry its id plus 1000000, as the desktop stores them.
+    first = true;
     for (const AttendanceKey& v : ctx.visits)
-        if (r.Chance(0.005)) writer.Add({Null(), Null(), Int(v.unit), Int(v.id + 1000000)}, 1);
+        if (std::exchange(first, false) || r.Chance(0.005)) writer.Add({Null(), Null(), Int(v.unit), Int(v.id + 1000000)}, 1);
     writer.Flush();
 }
 

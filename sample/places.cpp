@@ -34,7 +34,7 @@ void Streets(Context& ctx) {
     for (int id = 1; id <= ctx.size.streets; ++id) {
         std::string name;
         int type;
-        if (!names.empty() && ctx.random.Chance(0.05)) {
+        if (names.size() > 1 && (id == ctx.size.streets || ctx.random.Chance(0.05))) {
             // The same street name again, under the other "Rua".
             name = ctx.random.Pick(std::span<const std::string>(names));
             type = ctx.random.Chance(0.5) ? 1 : 9;
@@ -55,7 +55,8 @@ void Neighbourhoods(Context& ctx) {
     for (int id = 1; id <= ctx.size.neighbourhoods; ++id) {
         std::string name;
         if (id == 1) name = "Centro";
-        else if (ctx.random.Chance(0.05)) name = ctx.random.Pick(std::span<const std::string>(ctx.neighbourhood_names));
+        else if (id == ctx.size.neighbourhoods || ctx.random.Chance(0.05))
+            name = ctx.random.Pick(std::span<const std::string>(ctx.neighbourhood_names));
         else name = NeighbourhoodName(ctx.random);
         ctx.neighbourhood_names.push_back(name);
         writer.Add({Int(id), Text(name)});
