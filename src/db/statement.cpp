@@ -18,7 +18,10 @@ using detail::ParamType;
 
 // Firebird allows 255 table contexts per statement; one insert takes one.
 constexpr std::size_t kMaxRowsPerBlock = 200;
-constexpr std::size_t kMaxParamsPerBlock = 10000;
+// Preparing a block costs more than linearly in its parameters: wide tables
+// go faster in smaller blocks (64 text columns, 20,000 rows: 11.5 s with
+// 10,000 parameters a block, 4.1 s with 1,600).
+constexpr std::size_t kMaxParamsPerBlock = 1600;
 constexpr std::size_t kMaxBlockMessageBytes = 4 << 20;
 
 struct StatementDeleter {
