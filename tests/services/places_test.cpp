@@ -3,6 +3,7 @@
 #include "core/dataset_factory.h"
 #include "core/dataset_utils.h"
 #include "core/insert_builder.h"
+#include "db/error.h"
 #include "services/bairro.h"
 #include "services/distrito.h"
 #include "services/endereco.h"
@@ -181,6 +182,21 @@ TEST_F(Places, UnitsWithTypesContactsAddressesAndCarrier) {
                   "u.id_uni = c.id_uni_uco order by u.sigla_uni, c.id_uco"),
               (Rows{{"1", "1134567890"}, {"2", "cras@pref.br"}}));
     EXPECT_EQ(NextIdentity("qor_unidades", "id_uni", "nome_uni"), "6");
+}
+
+// A text longer than its web column is never cut: the service fails with
+// the server's message and its transaction leaves nothing behind.
+TEST_F(Places, OverLongTextFailsTheServiceInsteadOfCuttingIt) {
+    Desktop({"alter table unidade alter column nome type varchar(200)"});
+    Desktop({"insert into unidade (id_unidade, nome) values (1, '" + std::string(150, 'x') + "')",
+             "insert into unidade (id_unidade, nome) values (2, 'Sede')"});
+    try {
+        RunService<TUnidade>(provider_);
+        FAIL() << "an over-long name was accepted";
+    } catch (const db::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("string right truncation"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(Web("select 1 from qor_unidades union all select 1 from qor_endereco").empty());
 }
 
 TEST(UnitType, FollowsTheTypeListAndTheName) {
