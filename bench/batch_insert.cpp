@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     // Each path runs this many times, alternating, and keeps its best time:
     // the server shares the machine with whatever else runs.
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
-    const std::string path = Env("QOR_FB_DATA", "/tmp") + "/bench-batch-insert.fdb";
+    const std::string path = db::ServerDataFolder() + "/bench-batch-insert.fdb";
     try {
         const int single_rows = std::max(1, n / 10);
         const int packed_rows = n / 200 * 200;

@@ -17,6 +17,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "db/server_env.h"
 #include "core/query.h"
 #include "core/utils.h"
 #include "db/connection.h"
@@ -27,11 +28,6 @@ using Clock = std::chrono::steady_clock;
 using qor::TQuery;
 using qor::db::Connection;
 using qor::db::ConnectionParams;
-
-std::string Env(const char* name, const char* fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? v : fallback;
-}
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
@@ -101,13 +97,9 @@ Figures Measure(Connection& conn, int masters, int details) {
 }  // namespace
 
 int main() {
-    const std::string path = Env("QOR_FB_DATA", "/tmp") + "/bench-master-detail-" + std::to_string(::getpid()) + ".fdb";
-    ConnectionParams params{{"Server", Env("QOR_FB_HOST", "127.0.0.1")},
-                            {"Port", Env("QOR_FB_PORT", "3056")},
-                            {"Database", path},
-                            {"User_Name", "SYSDBA"},
-                            {"Password", Env("QOR_FB_SYSDBA_PASSWORD", "")},
-                            {"CharacterSet", "UTF8"}};
+    const std::string path =
+        qor::db::ServerDataFolder() + "/bench-master-detail-" + std::to_string(::getpid()) + ".fdb";
+    const ConnectionParams params = qor::db::ServerParams(path);
     Connection::CreateDatabase(params);
     int status = 0;
     try {

@@ -55,7 +55,7 @@ std::int64_t RowsWritten(db::Connection& web) {
 
 int main(int argc, char** argv) {
     const std::string persons = argc > 1 ? argv[1] : "100000";
-    const std::string dir = Env("QOR_FB_DATA", "/tmp");
+    const std::string dir = db::ServerDataFolder();
     const std::string name = "bench-places-" + persons;
     const std::string desktop_path = dir + "/" + name + "-desktop.fdb";
     try {
@@ -69,10 +69,7 @@ int main(int argc, char** argv) {
         CreateSchemaDatabase(SchemaKind::Web, Params(web_path));
 
         TProviderConnection provider;
-        db::ConnectionParams desktop = Params(desktop_path);
-        desktop.Set("User_Name", Env("QOR_FB_USER", "VBLMRTQ8"));
-        desktop.Set("Password", Env("QOR_FB_USER_PASSWORD", "wuvo"));
-        Attach(provider.ConDesktop, desktop);
+        Attach(provider.ConDesktop, db::ServerParams(desktop_path, db::ServerUser::Desktop));
         Attach(provider.ConWeb, Params(web_path));
         provider.SetMunicipio(3506003);
 

@@ -21,6 +21,7 @@
 
 #include "core/schema_builder.h"
 #include "db/error.h"
+#include "db/server_env.h"
 #include "db/statement.h"
 #include "municipality.h"
 
@@ -34,13 +35,6 @@ constexpr int kSmall = 200;
 constexpr int kLarge = 100000;
 // Fewer persons leave too few to fill every kind of record.
 constexpr int kSmallest = 20;
-
-std::string Env(const char* name, const char* fallback = nullptr) {
-    const char* value = std::getenv(name);
-    if (value && *value) return value;
-    if (fallback) return fallback;
-    throw std::runtime_error(fmt::format("{} is not set (source scripts/lib/fb-env.sh)", name));
-}
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
@@ -60,13 +54,7 @@ int Persons(const std::string& size) {
 }
 
 db::ConnectionParams Params(const fs::path& file, bool desktop_user, bool utf8 = true) {
-    db::ConnectionParams p{{"Server", Env("QOR_FB_HOST", "127.0.0.1")},
-                           {"Port", Env("QOR_FB_PORT", "3056")},
-                           {"Database", file.string()},
-                           {"User_Name", desktop_user ? Env("QOR_FB_USER") : std::string("SYSDBA")},
-                           {"Password", desktop_user ? Env("QOR_FB_USER_PASSWORD") : Env("QOR_FB_SYSDBA_PASSWORD")}};
-    if (utf8) p.Set("CharacterSet", "UTF8");
-    return p;
+    return db::ServerParams(file.string(), desktop_user ? db::ServerUser::Desktop : db::ServerUser::Sysdba, utf8);
 }
 
 // The run configuration of qor-conversor for these databases.
@@ -75,11 +63,10 @@ void WriteConfig(const fs::path& file, const std::vector<std::pair<SchemaKind, f
     if (!out) throw std::runtime_error("Cannot write " + file.string());
     out << "municipio = 3506003  # Bauru - SP, the sample municipality\n";
     for (const auto& [kind, path] : databases) {
-        const bool desktop = kind == SchemaKind::Desktop;
+        const db::ConnectionParams params = Params(path, kind == SchemaKind::Desktop);
         out << fmt::format("\n[{}]\npath = \"{}\"\nuser = \"{}\"\npassword = \"{}\"\nport = {}\n",
-                           qor::SchemaName(kind), path.string(), desktop ? Env("QOR_FB_USER") : "SYSDBA",
-                           desktop ? Env("QOR_FB_USER_PASSWORD") : Env("QOR_FB_SYSDBA_PASSWORD"),
-                           Env("QOR_FB_PORT", "3056"));
+                           qor::SchemaName(kind), path.string(), *params.Get("User_Name"),
+                           *params.Get("Password"), *params.Get("Port"));
     }
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
 }
@@ -145,7 +132,7 @@ int main(int argc, char** argv) {
     CLI::App app{"qor-sample: creates the five databases and fills desktop and photos with a synthetic municipality"};
     std::string size = "small";
     std::uint64_t seed = 1;
-    std::string dir = std::getenv("QOR_FB_DATA") ? std::getenv("QOR_FB_DATA") : ".";
+    std::string dir = db::ServerDataFolder();
     std::string name, config;
     bool counts = false;
     app.add_option("--size", size, "small (200 persons), large (100000) or a number of persons")->capture_default_str();

@@ -15,17 +15,6 @@ namespace qor::bench {
 
 using Firebird::ThrowStatusWrapper;
 
-std::string Env(const char* name, const char* fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? v : fallback;
-}
-
-db::ConnectionParams Params(const std::string& path) {
-    return {{"Server", Env("QOR_FB_HOST", "127.0.0.1")}, {"Port", Env("QOR_FB_PORT", "3056")},
-            {"Database", path}, {"User_Name", "SYSDBA"},
-            {"Password", Env("QOR_FB_SYSDBA_PASSWORD", "plemtu")}, {"CharacterSet", "UTF8"}};
-}
-
 const char* const kTable =
     "create table bench (id integer not null primary key, big bigint, nome varchar(100), "
     "rua varchar(100), nasc date, cad timestamp, renda double precision, flg char(1))";
@@ -90,11 +79,11 @@ void RawInsertUnchecked(const std::string& path, int first_row, int rows, int pe
     Firebird::IUtil* util = master->getUtilInterface();
     Firebird::IProvider* prov = master->getDispatcher();
     Firebird::IXpbBuilder* dpb = util->getXpbBuilder(&st, Firebird::IXpbBuilder::DPB, nullptr, 0);
-    dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
-    const std::string password = Env("QOR_FB_SYSDBA_PASSWORD", "plemtu");
-    dpb->insertString(&st, isc_dpb_password, password.c_str());
+    const db::ConnectionParams params = Params(path);
+    dpb->insertString(&st, isc_dpb_user_name, params.Get("User_Name")->c_str());
+    dpb->insertString(&st, isc_dpb_password, params.Get("Password")->c_str());
     dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-    const std::string where = Env("QOR_FB_HOST", "127.0.0.1") + "/" + Env("QOR_FB_PORT", "3056") + ":" + path;
+    const std::string where = *params.Get("Server") + "/" + *params.Get("Port") + ":" + path;
     Firebird::IAttachment* att = prov->attachDatabase(&st, where.c_str(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
     Firebird::ITransaction* tra = att->startTransaction(&st, 0, nullptr);
 

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "db/connection.h"
+#include "db/server_env.h"
 
 namespace qor::bench {
 
-std::string Env(const char* name, const char* fallback);
 // SYSDBA parameters for a database on the server named by QOR_FB_*.
-db::ConnectionParams Params(const std::string& path);
+inline db::ConnectionParams Params(const std::string& path) { return db::ServerParams(path); }
 
 // The benchmark table of 8 columns.
 extern const char* const kTable;

@@ -1,29 +1,17 @@
 #include "app/probe_command.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "db/connection.h"
 #include "db/named_params.h"
+#include "db/server_env.h"
 #include "db/statement.h"
 
 namespace qor::app {
-namespace {
-std::string Env(const char* name, const char* fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? v : fallback;
-}
-}  // namespace
-
 int RunProbe(std::ostream& out, std::ostream& err) {
-    const std::string path = Env("QOR_FB_DATA", "/tmp") + "/probe.fdb";
-    db::ConnectionParams params{{"Server", Env("QOR_FB_HOST", "127.0.0.1")},
-                                {"Port", Env("QOR_FB_PORT", "3056")},
-                                {"Database", path},
-                                {"User_Name", "SYSDBA"},
-                                {"Password", Env("QOR_FB_SYSDBA_PASSWORD", "")},
-                                {"CharacterSet", "UTF8"}};
+    const std::string path = db::ServerDataFolder() + "/probe.fdb";
+    const db::ConnectionParams params = db::ServerParams(path);
     try {
         if (!std::filesystem::exists(path)) db::Connection::CreateDatabase(params);
         db::Connection connection("probe", params);

@@ -8,25 +8,9 @@
 
 namespace qor::test {
 
-std::string Env(const char* name, const char* fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? v : fallback;
-}
-
-db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba, bool utf8) {
-    db::ConnectionParams p{{"Server", Env("QOR_FB_HOST", "127.0.0.1")},
-                           {"Port", Env("QOR_FB_PORT", "3056")},
-                           {"Database", path},
-                           {"User_Name", as_sysdba ? "SYSDBA" : Env("QOR_FB_USER", "VBLMRTQ8")},
-                           {"Password", as_sysdba ? Env("QOR_FB_SYSDBA_PASSWORD", "plemtu")
-                                                  : Env("QOR_FB_USER_PASSWORD", "wuvo")}};
-    if (utf8) p.Set("CharacterSet", "UTF8");
-    return p;
-}
-
 std::string TempDatabase::NewPath(const std::string& name) {
     static std::atomic<int> counter{0};
-    const std::string dir = Env("QOR_FB_DATA", "/tmp");
+    const std::string dir = db::ServerDataFolder();
     std::filesystem::create_directories(dir);
     const std::string path = dir + "/" + name + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".fdb";
     std::filesystem::remove(path);

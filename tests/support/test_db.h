@@ -7,14 +7,17 @@
 #include <string>
 
 #include "db/connection.h"
+#include "db/server_env.h"
 
 namespace qor::test {
 
-std::string Env(const char* name, const char* fallback);
+inline std::string Env(const char* name, const char* fallback) { return db::ServerEnv(name, fallback); }
 
 // Parameters for a database on the test server, as SYSDBA or as the second
 // (non-SYSDBA) user.
-db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba = true, bool utf8 = true);
+inline db::ConnectionParams ServerParams(const std::string& path, bool as_sysdba = true, bool utf8 = true) {
+    return db::ServerParams(path, as_sysdba ? db::ServerUser::Sysdba : db::ServerUser::Desktop, utf8);
+}
 
 class TempDatabase {
 public:
