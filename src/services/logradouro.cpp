@@ -49,12 +49,13 @@ std::string TLogradouro::Converter() {
     const std::size_t type_count = types.RecordCount();
 
     auto link = TUtils::CreateMasterDetail(streets, types, "de_tipo_logradouro", "");
-    const TField street_name = streets.FieldByName("de_logradouro");
+    const TField street_name = streets.FieldByName("de_logradouro"), type_id = types.FieldByName("id_tlo");
+    TParam p_type = street_insert->ParamByName("id_tlo_log"), p_name = street_insert->ParamByName("descricao_log");
     for (streets.First(); !streets.Eof(); streets.Next()) {
         if (types.IsEmpty()) continue;
         const std::size_t i = TDataSetUtils::IncArraySize(*street_insert, 1);
-        street_insert->ParamByName("id_tlo_log").SetAsInteger(i, types.FieldByName("id_tlo").AsLargeInt());
-        street_insert->ParamByName("descricao_log").SetAsString(i, street_name.AsString());
+        p_type.SetAsInteger(i, type_id.AsLargeInt());
+        p_name.SetAsString(i, street_name.AsString());
     }
 
     if (!TDataSetUtils::ExecutarArrayDML(*type_insert, "")) return "";
